@@ -1,5 +1,6 @@
 #include "platform/window.h"
 
+#include <utility>
 #include <vector>
 
 namespace grabwell {
@@ -87,17 +88,47 @@ void RunModal(HWND dialog, HWND owner) {
   if (::IsWindow(dialog)) ::DestroyWindow(dialog);
 }
 
+namespace {
+
+// The box being opened by the innermost TimedMessage call, until it appears.
+struct PendingBox {
+  DWORD milliseconds;
+  bool seen;
+};
+thread_local PendingBox* t_pendingBox = nullptr;
+
+constexpr UINT_PTR kCloseBoxTimer = 0x6762;
+
+void CALLBACK CloseBox(HWND box, UINT, UINT_PTR id, DWORD) {
+  ::KillTimer(box, id);
+  ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+LRESULT CALLBACK WatchForBox(int code, WPARAM wp, LPARAM lp) {
+  if (code == HCBT_ACTIVATE && t_pendingBox && !t_pendingBox->seen) {
+    const auto box = reinterpret_cast<HWND>(wp);
+    char className[16] = {};
+    ::GetClassNameA(box, className, sizeof className);
+    if (std::string(className) == "#32770") {
+      t_pendingBox->seen = true;
+      ::SetTimer(box, kCloseBoxTimer, t_pendingBox->milliseconds, &CloseBox);
+    }
+  }
+  return ::CallNextHookEx(nullptr, code, wp, lp);
+}
+
+}  // namespace
+
 void TimedMessage(HWND owner, const std::string& text, const std::string& title,
                   DWORD milliseconds) {
-  using BoxFn = int(WINAPI*)(HWND, LPCSTR, LPCSTR, UINT, WORD, DWORD);
-  // Undocumented but exported by every user32 we run on.
-  static const auto box = reinterpret_cast<BoxFn>(
-      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("user32.dll"), "MessageBoxTimeoutA")));
-  if (box) {
-    box(owner, text.c_str(), title.c_str(), MB_OK, 0, milliseconds);
-  } else {
-    ::MessageBoxA(owner, text.c_str(), title.c_str(), MB_OK);
-  }
+  // MessageBoxTimeoutA is undocumented and Wine ignores its time-out, so the
+  // box is closed by a timer of our own on every platform.
+  PendingBox pending{milliseconds, false};
+  PendingBox* outer = std::exchange(t_pendingBox, &pending);
+  HHOOK hook = ::SetWindowsHookExA(WH_CBT, &WatchForBox, nullptr, ::GetCurrentThreadId());
+  ::MessageBoxA(owner, text.c_str(), title.c_str(), MB_OK);
+  ::UnhookWindowsHookEx(hook);
+  t_pendingBox = outer;
 }
 
 void PauseWithEvents(int milliseconds) {

@@ -79,6 +79,7 @@ void MainWindowTest::SetUp() {
   dir_ = RunDirectory() + "\\runs\\" + info->name() + "-" +
          std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++run);
   ::CreateDirectoryA((RunDirectory() + "\\runs").c_str(), nullptr);
+  RemoveTree(dir_);  // Wine reuses process ids: a folder may be left from an earlier run
   ::CreateDirectoryA(dir_.c_str(), nullptr);
   state_ = AppState{};
   state_.runDirectory = dir_;
