@@ -2,11 +2,16 @@
 
 #include <utility>
 
+#include "app/help_window.h"
 #include "app/number_box.h"
 #include "app/settings.h"
 #include "app/settings_text.h"
+#include "capture/commands.h"
+#include "capture/convert.h"
 #include "capture/naming.h"
 #include "capture/save_capture.h"
+#include "hotkeys/settings_window.h"
+#include "target/window_list.h"
 
 namespace grabwell {
 
@@ -14,7 +19,8 @@ const char kMainWindowTitle[] = "Grabwell（Lanternboard）";
 
 namespace {
 
-constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD kMainStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
 struct ClassAndStyle {
   const char* className;
@@ -59,7 +65,8 @@ MainWindow::~MainWindow() {
 }
 
 bool MainWindow::Create(int x, int y) {
-  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+  INITCOMMONCONTROLSEX icc{sizeof icc,
+                           ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
   ::InitCommonControlsEx(&icc);
   menu_ = CreateMenuBar();
   if (!CreateFor("GrabwellMain", 0, kMainWindowTitle, kMainStyle, x, y, layout_.main.width,
@@ -109,13 +116,15 @@ void MainWindow::CreateControls() {
       int height = row.height;
       // A combo box's height includes its drop-down list.
       if (row.kind == Kind::ComboList) height = row.height + 200;
-      control = ::CreateWindowExA(cs.exStyle, cs.className, row.caption, style, row.x, row.y,
-                                  row.width, height, hwnd(),
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
-                                  nullptr);
+      control = ::CreateWindowExA(
+          cs.exStyle, cs.className, row.caption, style, row.x, row.y, row.width, height, hwnd(),
+          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
       if (row.kind == Kind::NumberBox) AttachNumberBox(control);
+      if (row.kind == Kind::ListView) SetUpWindowList(control);
       if (row.kind == Kind::StatusBar) {
         ::SendMessageA(control, SB_SIMPLE, FALSE, 0);
+        // It docks itself at the bottom, full width: the form's 0,476,674,20
+        // would lie over the preview in the full-size layout.
       }
     }
     if (control) ::SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -131,7 +140,10 @@ void MainWindow::SetChecked(Ctl id, bool on) {
   ::SendMessageA(Control(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-void MainWindow::ShowPreview(const ImageBytes& image) { preview_.Show(image); }
+void MainWindow::ShowPreview(const ImageBytes& image) {
+  // The box draws BMP only: converted captures are decoded back for it.
+  preview_.Show(image.empty() || ReadBmp(image) ? image : ConvertImage(image, 1));
+}
 
 void MainWindow::SetStatusText(int pane, const std::string& text) {
   ::SendMessageA(Control(Ctl::StatusBar1), SB_SETTEXTA, static_cast<WPARAM>(pane),
@@ -160,7 +172,14 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       OnMainWindowCreated();
       return 0;
     case WM_COMMAND:
-      OnCommand(LOWORD(wp));
+      // Code 0: a button's click or a menu item; other codes are notifications.
+      if (HIWORD(wp) == 0) OnCommand(LOWORD(wp));
+      return 0;
+    case WM_NOTIFY:
+      OnNotify(*reinterpret_cast<const NMHDR*>(lp));
+      return 0;
+    case WM_SIZE:
+      ::SendMessageA(Control(Ctl::StatusBar1), WM_SIZE, wp, lp);  // it docks itself
       return 0;
     case WM_DESTROY:
       OnMainWindowDestroying();
@@ -238,9 +257,62 @@ void MainWindow::OnCommand(int id) {
     case static_cast<int>(Ctl::Button5):
       ForegroundTypedRegionCapture(*this);
       break;
+    case static_cast<int>(Ctl::Button6):
+    case static_cast<int>(MenuId::FixedRegionCapture):
+      ForegroundFixedRegionCapture(*this);
+      break;
+    case static_cast<int>(Ctl::Button1):
+      BackgroundTypedRegionCapture(*this);
+      break;
+    case static_cast<int>(Ctl::Button4):
+      BackgroundRegionCapture(*this);
+      break;
+    case static_cast<int>(MenuId::RegionCapture):
+      ForegroundRegionCapture(*this);
+      break;
+    case static_cast<int>(MenuId::BackgroundCapture):
+      BackgroundWindowCapture(*this);
+      break;
+    case static_cast<int>(Ctl::Button3):
+      SaveFixedRegion();
+      break;
+    case static_cast<int>(Ctl::Radio2):
+      ChooseFullImage();
+      break;
+    case static_cast<int>(Ctl::Radio1):
+      ChooseThumbnail();
+      break;
+    case static_cast<int>(Ctl::Button2):
+      RefreshWindowList(*this);
+      break;
+    case static_cast<int>(MenuId::Settings):
+      OpenSettingsWindow(*this);
+      break;
+    case static_cast<int>(MenuId::Help):
+      OpenHelpWindow(*this);
+      break;
+    case static_cast<int>(MenuId::About):  // the design gives it no handler
     default:
       break;
   }
+}
+
+void MainWindow::OnNotify(const NMHDR& header) {
+  if (header.idFrom == static_cast<UINT_PTR>(Ctl::List1) && header.code == NM_CLICK) {
+    SelectTargetFromList(*this);
+  }
+}
+
+// The radio group has already moved the selection when these run.
+void MainWindow::ChooseFullImage() { WriteSetting(state_, "原图6", "原图", "1"); }
+
+void MainWindow::ChooseThumbnail() { WriteSetting(state_, "原图6", "原图", "0"); }
+
+void MainWindow::SaveFixedRegion() {
+  WriteSetting(state_, "区域7", "左边", ControlText(Ctl::Edit1));
+  WriteSetting(state_, "区域7", "顶边", ControlText(Ctl::Edit2));
+  WriteSetting(state_, "区域7", "右边", ControlText(Ctl::Edit3));
+  WriteSetting(state_, "区域7", "底边", ControlText(Ctl::Edit4));
 }
 
 }  // namespace grabwell

@@ -55,6 +55,10 @@ class MainWindow : public Window {
   void OnMainWindowCreated();
   void OnMainWindowDestroying();
   void OnCommand(int id);
+  void OnNotify(const NMHDR& header);
+  void ChooseFullImage();
+  void ChooseThumbnail();
+  void SaveFixedRegion();
 
   AppState& state_;
   const Layout& layout_;

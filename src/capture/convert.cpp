@@ -42,6 +42,7 @@ class GdipImage {
   }
   gp::GpBitmap** put() { return &image_; }
   gp::GpImage* get() const { return image_; }
+  gp::GpBitmap* bitmap() const { return image_; }
 
  private:
   gp::GpBitmap* image_ = nullptr;
@@ -49,7 +50,8 @@ class GdipImage {
 
 class GlobalLock {
  public:
-  explicit GlobalLock(HGLOBAL block) : block_(block), data_(block ? ::GlobalLock(block) : nullptr) {}
+  explicit GlobalLock(HGLOBAL block)
+      : block_(block), data_(block ? ::GlobalLock(block) : nullptr) {}
   GlobalLock(const GlobalLock&) = delete;
   GlobalLock& operator=(const GlobalLock&) = delete;
   ~GlobalLock() {
@@ -68,6 +70,18 @@ CLSID ClassIdFromText(const char* text) {
   CLSID id{};
   ::CLSIDFromString(wide, &id);
   return id;
+}
+
+// An 8-bit palette copy of a deeper picture; `reduced` stays empty otherwise.
+void ReduceToPalette(const GdipImage& image, GdipImage& reduced) {
+  gp::PixelFormat format = 0;
+  UINT width = 0, height = 0;
+  gp::DllExports::GdipGetImagePixelFormat(image.get(), &format);
+  if (format & PixelFormatIndexed) return;
+  gp::DllExports::GdipGetImageWidth(image.get(), &width);
+  gp::DllExports::GdipGetImageHeight(image.get(), &height);
+  gp::DllExports::GdipCloneBitmapAreaI(0, 0, static_cast<INT>(width), static_cast<INT>(height),
+                                       PixelFormat8bppIndexed, image.bitmap(), reduced.put());
 }
 
 }  // namespace
@@ -107,13 +121,18 @@ ImageBytes ConvertImage(const ImageBytes& input, int formatCode) {
     return {};
   }
 
+  // GIF holds at most 256 colours. Windows' encoder reduces deeper pictures
+  // itself; Wine's writes an empty frame instead, so reduce them here.
+  GdipImage reduced;
+  if (formatCode == 3) ReduceToPalette(image, reduced);
+  gp::GpImage* source = reduced.get() ? reduced.get() : image.get();
+
   GlobalBlock outputBlock;  // outlives the stream on it
   ComRef<IStream> outputStream;
   if (FAILED(::CreateStreamOnHGlobal(nullptr, FALSE, outputStream.put()))) return {};
   HGLOBAL raw = nullptr;
-  const bool saved =
-      gp::DllExports::GdipSaveImageToStream(image.get(), outputStream.get(), &encoder, nullptr) ==
-      gp::Ok;
+  const bool saved = gp::DllExports::GdipSaveImageToStream(source, outputStream.get(), &encoder,
+                                                           nullptr) == gp::Ok;
   ::GetHGlobalFromStream(outputStream.get(), &raw);
   outputBlock.reset(raw);  // the stream does not free it (delete-on-release is off)
   if (!saved) return {};

@@ -14,6 +14,8 @@ struct DibHeader {
   RGBQUAD colors[256];
 };
 
+}  // namespace
+
 ImageBytes CopyFromDc(HDC source, int x, int y, int32_t width, int32_t height) {
   if (width <= 0 || height <= 0) return {};
   MemoryDc memory(::CreateCompatibleDC(source));
@@ -25,8 +27,6 @@ ImageBytes CopyFromDc(HDC source, int x, int y, int32_t width, int32_t height) {
   }
   return BitmapToBmp(memory.get(), bitmap.get());
 }
-
-}  // namespace
 
 HBITMAP CreateScreenBitmap(HDC screen, int32_t width, int32_t height) {
   const int bits = ::GetDeviceCaps(screen, BITSPIXEL) * ::GetDeviceCaps(screen, PLANES);

@@ -15,6 +15,10 @@ ImageBytes BitmapToBmp(HDC dc, HBITMAP bitmap);
 // not be held (so huge rectangles never reach the allocator).
 HBITMAP CreateScreenBitmap(HDC screen, int32_t width, int32_t height);
 
+// The pixels of `source` from (x, y), width x height, as a screen-deep BMP
+// file image; empty for an empty size.
+ImageBytes CopyFromDc(HDC source, int x, int y, int32_t width, int32_t height);
+
 // The live screen inside `rect`, clipped to the primary screen; empty when
 // the rectangle is empty or nothing of it lies on the screen.
 ImageBytes CaptureScreenRect(const RegionRect& rect);

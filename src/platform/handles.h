@@ -40,6 +40,7 @@ inline void ReleaseUnknown(IUnknown* p) { p->Release(); }
 using MemoryDc = Owned<HDC, &::DeleteDC>;
 using Bitmap = Owned<HBITMAP, &DeleteGdiObject>;
 using Font = Owned<HFONT, &DeleteGdiObject>;
+using Pen = Owned<HPEN, &DeleteGdiObject>;
 using GlobalBlock = Owned<HGLOBAL, &FreeGlobal>;
 
 // A COM pointer: Release once, on every path.

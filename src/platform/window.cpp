@@ -1,6 +1,7 @@
 #include "platform/window.h"
 
 #include <utility>
+#include <algorithm>
 #include <vector>
 
 namespace grabwell {
@@ -119,6 +120,20 @@ LRESULT CALLBACK WatchForBox(int code, WPARAM wp, LPARAM lp) {
 
 }  // namespace
 
+POINT CentredOver(HWND owner, int width, int height) {
+  RECT over{};
+  ::GetWindowRect(owner, &over);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  ::GetMonitorInfoA(::MonitorFromWindow(owner, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  const RECT& work = monitor.rcWork;
+  LONG x = over.left + (over.right - over.left - width) / 2;
+  LONG y = over.top + (over.bottom - over.top - height) / 2;
+  x = std::max(work.left, std::min(x, work.right - width));
+  y = std::max(work.top, std::min(y, work.bottom - height));
+  return POINT{x, y};
+}
+
 void TimedMessage(HWND owner, const std::string& text, const std::string& title,
                   DWORD milliseconds) {
   // MessageBoxTimeoutA is undocumented and Wine ignores its time-out, so the
@@ -172,8 +187,7 @@ bool FileExists(const std::string& path) {
 
 bool WriteWholeFile(const std::string& path, const void* data, size_t size, bool replace) {
   HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr,
-                              replace ? CREATE_ALWAYS : CREATE_NEW,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+                              replace ? CREATE_ALWAYS : CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   DWORD written = 0;
   const BOOL ok = size == 0 || ::WriteFile(file, data, static_cast<DWORD>(size), &written, nullptr);

@@ -38,6 +38,10 @@ void SetText(HWND hwnd, const std::string& text);
 // dialog is destroyed, while messages keep flowing for the whole program.
 void RunModal(HWND dialog, HWND owner);
 
+// Where a window of this outer size stands centred over `owner`, kept
+// inside the work area of the owner's monitor.
+POINT CentredOver(HWND owner, int width, int height);
+
 // A message box that closes itself after `milliseconds`.
 void TimedMessage(HWND owner, const std::string& text, const std::string& title,
                   DWORD milliseconds);
