@@ -33,7 +33,7 @@ class RegionWindow : public Window {
   AppState& state_;
   MemoryDc frozen_;
   Bitmap frozenBitmap_;
-  std::optional<Selection> frozenSelected_;  // declared last: deselects first
+  std::optional<Selection> frozenSelected_;  // declared after both: deselects first
   Pen pen_;
   bool dragging_ = false;
   bool outlined_ = false;

@@ -1,5 +1,7 @@
 #include "region_driver.h"
 
+#include <gtest/gtest.h>
+
 #include "capture/region_window.h"
 #include "platform/window.h"
 
@@ -34,7 +36,10 @@ bool XInput(const std::string& args) {
   const std::string unixMarker = UnixPath(marker);
   if (unixMarker.empty()) return false;
   // Wine starts Unix programs but gives no handle to wait on: the shell leaves a mark.
-  std::string command = "/bin/sh -c \"/usr/bin/xdotool " + args + "; : > '" + unixMarker + "'\"";
+  // start.exe starts it for us because Wine's CreateProcess of a Unix program then
+  // closes a stale handle of the caller's, at times its standard output.
+  std::string command =
+      "start.exe /unix /bin/sh -c \"/usr/bin/xdotool " + args + "; : > '" + unixMarker + "'\"";
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
@@ -42,8 +47,8 @@ bool XInput(const std::string& args) {
                         &startup, &process)) {
     return false;
   }
-  if (process.hProcess) ::CloseHandle(process.hProcess);
-  if (process.hThread) ::CloseHandle(process.hThread);
+  ::CloseHandle(process.hProcess);
+  ::CloseHandle(process.hThread);
   const DWORD start = ::GetTickCount();
   while (!FileExists(marker)) {
     if (::GetTickCount() - start > 10000) return false;
@@ -72,7 +77,14 @@ void RegionDriver::Poll() {
   HWND region = ::FindWindowA(kRegionWindowClass, nullptr);
   // Wait while the first opening's hint still holds the window disabled.
   if (!region || !::IsWindowVisible(region) || !::IsWindowEnabled(region)) return;
-  if (!opened_.empty() && opened_.back() == region) return;  // acted on; closing
+  if (!opened_.empty() && opened_.back() == region) {  // acted on; closing
+    if (::GetTickCount() - actedAt_ > 10000) {
+      ADD_FAILURE() << "the region window stayed open after its action";
+      ::PostMessageA(region, WM_RBUTTONDOWN, MK_RBUTTON, 0);
+      actedAt_ = ::GetTickCount();
+    }
+    return;
+  }
   busy_ = true;
   const size_t index = opened_.size();
   opened_.push_back(region);
@@ -81,6 +93,7 @@ void RegionDriver::Poll() {
   } else {
     ::PostMessageA(region, WM_RBUTTONDOWN, MK_RBUTTON, 0);
   }
+  actedAt_ = ::GetTickCount();
   busy_ = false;
 }
 

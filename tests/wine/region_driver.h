@@ -18,7 +18,8 @@ class RegionDriver {
  public:
   using Action = std::function<void(HWND region)>;
   // One action per opening, in order; windows beyond them are cancelled, so
-  // a window that should not have opened never hangs a test.
+  // a window that should not have opened never hangs a test, and one still
+  // open long after its action is a failure and is cancelled too.
   explicit RegionDriver(std::vector<Action> actions = {});
   ~RegionDriver();
   RegionDriver(const RegionDriver&) = delete;
@@ -34,6 +35,7 @@ class RegionDriver {
   std::vector<Action> actions_;
   std::vector<HWND> opened_;
   UINT_PTR timer_ = 0;
+  DWORD actedAt_ = 0;
   bool busy_ = false;
 };
 
