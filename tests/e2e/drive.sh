@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Runs the driver against a copy of the real program in a fresh folder.
 # Usage: drive.sh [--emulated] PREFIX DRIVER PROGRAM WORKDIR
-#   --emulated  32-bit program and driver through qemu; PREFIX is made when missing,
-#               and the test is skipped (exit 77) where the emulation is not set up.
+#   --emulated  32-bit program and driver through qemu, in the same 64-bit prefix (its
+#               32-bit half); skipped (exit 77) where the emulation is not set up.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 emulated=0
@@ -31,27 +31,23 @@ if ((emulated)); then
   grep -qx enabled /proc/sys/fs/binfmt_misc/qemu-i386 || skip "the binfmt_misc entry qemu-i386 is disabled"
   [ -x "$loader" ] || skip "no 32-bit Wine loader $loader (package wine32:i386)"
   version=$(timeout 300 "$loader" --version 2>&1) || skip "$loader --version fails: $version"
-  if [ ! -f "$prefix/system.reg" ]; then
-    # A 32-bit prefix of its own, made once (a few minutes through qemu) on the display so
-    # that Wine learns the screen's size; built aside so an interrupted run leaves nothing.
-    echo "making the 32-bit Wine prefix $prefix"
-    rm -rf "$prefix" "$prefix.new"
-    WINEPREFIX=$prefix.new WINEARCH=win32 timeout 600 "$loader" wineboot -i >/dev/null 2>&1 || true
-    WINEPREFIX=$prefix.new wineserver -w
-    [ -f "$prefix.new/system.reg" ] || { echo "FAIL: could not make $prefix" >&2; exit 1; }
-    mv "$prefix.new" "$prefix"
-  fi
 fi
+if [ ! -f "$prefix/system.reg" ]; then
+  # Made on the display, so that Wine learns the screen's size.
+  WINEPREFIX=$prefix /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1 || true
+fi
+((emulated)) && { [ -d "$prefix/drive_c/windows/syswow64" ] || skip "$prefix has no 32-bit half"; }
 
 # A fresh run folder: the program writes its settings and captures beside itself.
 rm -rf "$work"
 mkdir -p "$work"
 cp "$program" "$work/"
 cd "$work"
+options=(--timeout "$timeout")
+((emulated)) && options+=(--no-pane)
+# Through a file: services Wine starts on the way would hold a pipe to ctest open.
 status=0
-"$here/wine-run.sh" "$prefix" "$driver" --timeout "$timeout" "$(basename "$program")" || status=$?
-if ((emulated)); then
-  # Our own prefix: nothing of it may outlive the test.
-  WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
-fi
+"$here/wine-run.sh" "$prefix" "$driver" "${options[@]}" "$(basename "$program")" \
+  > "$work/driver.log" 2>&1 || status=$?
+cat "$work/driver.log"
 exit "$status"

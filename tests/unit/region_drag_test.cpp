@@ -2,15 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "rect_check.h"
+
 namespace grabwell {
 namespace {
-
-void ExpectRect(const RegionRect& got, const RegionRect& want) {
-  EXPECT_EQ(got.left, want.left);
-  EXPECT_EQ(got.top, want.top);
-  EXPECT_EQ(got.right, want.right);
-  EXPECT_EQ(got.bottom, want.bottom);
-}
 
 TEST(RegionDrag, KeepsInsetRectangleAndPictureShortOfTheFarCorner) {
   const struct {

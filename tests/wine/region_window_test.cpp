@@ -2,6 +2,7 @@
 
 #include "capture/region_window.h"
 #include "fixture.h"
+#include "rect_check.h"
 #include "image_check.h"
 #include "message_watch.h"
 #include "region_driver.h"
@@ -64,13 +65,6 @@ void ExpectShown(MainWindow& main, const char* l, const char* t, const char* r, 
   EXPECT_EQ(main.ControlText(Ctl::Label5), b);
 }
 
-void ExpectKept(const RegionRect& got, const RegionRect& want) {
-  EXPECT_EQ(got.left, want.left);
-  EXPECT_EQ(got.top, want.top);
-  EXPECT_EQ(got.right, want.right);
-  EXPECT_EQ(got.bottom, want.bottom);
-}
-
 TEST_F(RegionSelection, DragEitherWaySavesTheFrozenPixelsAndKeepsTheInsetRectangle) {
   MainWindow& main = Start(kFullImages);
   // Its white 4 x 4 corner at (100, 100) shows whether the copy starts there.
@@ -80,7 +74,7 @@ TEST_F(RegionSelection, DragEitherWaySavesTheFrozenPixelsAndKeepsTheInsetRectang
     SCOPED_TRACE(file);
     Raise(blue.hwnd());
     Command(main, kRegionMenu);
-    ExpectKept(state_.keptRegion, {102, 105, 108, 108});
+    ExpectRect(state_.keptRegion, {102, 105, 108, 108});
     ExpectShown(main, "102", "105", "108", "108");
     const auto image = Saved(state_, file);
     ASSERT_TRUE(image);
@@ -127,7 +121,7 @@ TEST_F(RegionSelection, RightClickCancelsAndKeepsTheEarlierRegion) {
   Command(main, kRegionMenu);
   EXPECT_EQ(driver.opened().size(), 2u);
   EXPECT_TRUE(state_.regionImage.empty());
-  ExpectKept(state_.keptRegion, {102, 105, 108, 108});
+  ExpectRect(state_.keptRegion, {102, 105, 108, 108});
   ExpectShown(main, "102", "105", "108", "108");
   EXPECT_EQ(FolderFiles(state_.SaveFolder()), std::vector<std::string>{"1.bmp"});
   EXPECT_EQ(state_.count, 1);
@@ -175,7 +169,7 @@ TEST_F(RegionSelection, DragsTooSmallForAPictureSaveNothing) {
     Command(main, kRegionMenu);
     EXPECT_EQ(driver.opened().size(), 1u);
     EXPECT_TRUE(state_.regionImage.empty());
-    ExpectKept(state_.keptRegion, c.kept);  // still a completed drag
+    ExpectRect(state_.keptRegion, c.kept);  // still a completed drag
   }
   EXPECT_TRUE(FolderFiles(state_.SaveFolder()).empty());
   EXPECT_EQ(state_.count, 0);

@@ -3,6 +3,7 @@
 #include "capture/screen.h"
 #include "capture/window_capture.h"
 #include "fixture.h"
+#include "rect_check.h"
 #include "image_check.h"
 #include "message_watch.h"
 #include "platform/handles.h"
@@ -25,13 +26,6 @@ uint32_t Field(const ImageBytes& file, size_t offset, size_t size) {
   uint32_t value = 0;
   std::memcpy(&value, file.data() + offset, size);
   return value;
-}
-
-void ExpectRect(const RegionRect& got, const RegionRect& want) {
-  EXPECT_EQ(got.left, want.left);
-  EXPECT_EQ(got.top, want.top);
-  EXPECT_EQ(got.right, want.right);
-  EXPECT_EQ(got.bottom, want.bottom);
 }
 
 TEST(WindowPicture, CoveredWindowPaintsItsOwnPixelsAtTheChosenSize) {
