@@ -21,7 +21,10 @@ fi
 prefix=$root/build/wineprefix
 rm -rf "$prefix"
 export WINEPREFIX=$prefix WINEDEBUG=-all LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
-/usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1 || true
+# The server first and kept for the whole run: a second one would refuse to start
+# while wineboot's is still winding down.
+mkdir -p "$prefix"
 wineserver -p
 trap 'WINEPREFIX=$prefix wineserver -k 2>/dev/null || true' EXIT
+/usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1 || true
 ctest --test-dir build/all --output-on-failure "$@"
