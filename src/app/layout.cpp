@@ -36,7 +36,8 @@ constexpr ControlRow kFullRows[] = {
     {Ctl::Label9, "标签9", Kind::Label, "句柄:", 8, 8, 45, 16},
     {Ctl::Label8, "标签8", Kind::Label, "标题:", 160, 8, 45, 16},
     {Ctl::Label7, "标签7", Kind::Label, "", 210, 8, 720, 16},
-    {Ctl::Label6, "标签6", Kind::Label, "左边\r\n\r\n顶边\r\n\r\n右边\r\n\r\n底边", 952, 288, 45, 136},
+    {Ctl::Label6, "标签6", Kind::Label, "左边\r\n\r\n顶边\r\n\r\n右边\r\n\r\n底边", 952, 288, 45,
+     136},
     {Ctl::Label5, "标签5", Kind::Label, "", 880, 392, 48, 16},
     {Ctl::Label4, "标签4", Kind::Label, "", 880, 360, 48, 16},
     {Ctl::Label3, "标签3", Kind::Label, "", 880, 320, 48, 16},
@@ -85,7 +86,8 @@ constexpr ControlRow kCompactRows[] = {
     {Ctl::Label9, "标签9", Kind::Label, "句柄:", 8, 8, 28, 16},
     {Ctl::Label8, "标签8", Kind::Label, "标题:", 112, 8, 28, 16},
     {Ctl::Label7, "标签7", Kind::Label, "", 140, 8, 484, 16},
-    {Ctl::Label6, "标签6", Kind::Label, "左边\r\n\r\n顶边\r\n\r\n右边\r\n\r\n底边", 568, 224, 32, 88},
+    {Ctl::Label6, "标签6", Kind::Label, "左边\r\n\r\n顶边\r\n\r\n右边\r\n\r\n底边", 568, 224, 32,
+     88},
     {Ctl::Label5, "标签5", Kind::Label, "", 512, 296, 32, 16},
     {Ctl::Label4, "标签4", Kind::Label, "", 512, 272, 32, 16},
     {Ctl::Label3, "标签3", Kind::Label, "", 512, 248, 32, 16},
@@ -107,10 +109,16 @@ constexpr ControlRow kCompactRows[] = {
 
 }  // namespace
 
-const Layout kFullLayout = {"full-size",   {1133, 850}, {547, 365}, {486, 402}, {380, 250},
-                            kFullRows,     std::size(kFullRows),    false};
-const Layout kCompactLayout = {"compact",        {719, 564}, {380, 250}, {485, 401}, {380, 250},
-                               kCompactRows,     std::size(kCompactRows),    true};
+const Layout kFullLayout = {"full-size", {1133, 850}, {547, 365},           {486, 402},
+                            {380, 250},  kFullRows,   std::size(kFullRows), false};
+const Layout kCompactLayout = {"compact",
+                               {719, 564},
+                               {380, 250},
+                               {485, 401},
+                               {380, 250},
+                               kCompactRows,
+                               std::size(kCompactRows),
+                               true};
 
 const ControlRow& Layout::Row(Ctl id) const {
   for (const ControlRow& row : *this) {

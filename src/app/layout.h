@@ -7,16 +7,16 @@ namespace grabwell {
 
 // Child-window ids of MainWindow's controls.
 enum class Ctl : int {
-  Combo1 = 1001,    // 组合框1
-  FileDialog1,      // 通用对话框1 (non-visual)
-  DropTarget1,      // 拖放对象1 (non-visual)
+  Combo1 = 1001,  // 组合框1
+  FileDialog1,    // 通用对话框1 (non-visual)
+  DropTarget1,    // 拖放对象1 (non-visual)
   Button13,
   Button12,
-  Grid1,            // 高级表格1
+  Grid1,  // 高级表格1
   Button11,
-  Picker,           // 图片框_捕获鼠标
+  Picker,  // 图片框_捕获鼠标
   Button10,
-  Timer1,           // 时钟1 (non-visual)
+  Timer1,  // 时钟1 (non-visual)
   Button9,
   Button8,
   Edit7,
@@ -26,12 +26,12 @@ enum class Ctl : int {
   Label11,
   Edit5,
   Label10,
-  Check2,           // 选择框2
-  Check1,           // 选择框1
+  Check2,  // 选择框2
+  Check1,  // 选择框1
   Button6,
   Button3,
-  List1,            // 超级列表框1
-  StatusBar1,       // 状态条1
+  List1,       // 超级列表框1
+  StatusBar1,  // 状态条1
   Label9,
   Label8,
   Label7,
@@ -49,10 +49,10 @@ enum class Ctl : int {
   Button4,
   Button2,
   Label1,
-  Radio2,           // 单选框2 "原图"
-  Radio1,           // 单选框1 "缩略图"
-  Picture1,         // 图片框1
-  Timer2,           // 时钟2 (non-visual)
+  Radio2,    // 单选框2 "原图"
+  Radio1,    // 单选框1 "缩略图"
+  Picture1,  // 图片框1
+  Timer2,    // 时钟2 (non-visual)
 };
 
 enum class Kind {

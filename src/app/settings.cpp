@@ -9,9 +9,9 @@ namespace grabwell {
 
 std::string ReadSetting(const AppState& state, const char* section, const char* key) {
   std::vector<char> buffer(10240);
-  const DWORD got = ::GetPrivateProfileStringA(section, key, "", buffer.data(),
-                                               static_cast<DWORD>(buffer.size()),
-                                               state.SettingsPath().c_str());
+  const DWORD got =
+      ::GetPrivateProfileStringA(section, key, "", buffer.data(), static_cast<DWORD>(buffer.size()),
+                                 state.SettingsPath().c_str());
   return std::string(buffer.data(), got);
 }
 

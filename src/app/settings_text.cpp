@@ -9,10 +9,11 @@ namespace grabwell {
 namespace {
 
 const char* const kDefaultLines[] = {
-    "[热键1]",   "功能键1=0", "键代码1=117", "[热键2]",  "功能键2=0", "键代码2=121", "[热键3]",
-    "功能键3=0", "键代码3=122", "[格式4]",     "开启转换=0", "图片格式=bmp", "名称格式=按数字", "[次数5]",
-    "总次数=0",  "[原图6]",   "原图=0",      "[区域7]",  "左边=",     "顶边=",       "右边=",
-    "底边=",     "[定次8]",   "前后台=0",    "次数=0",   "延时=1000", "周期=2000",
+    "[热键1]",         "功能键1=0", "键代码1=117", "[热键2]", "功能键2=0",  "键代码2=121",
+    "[热键3]",         "功能键3=0", "键代码3=122", "[格式4]", "开启转换=0", "图片格式=bmp",
+    "名称格式=按数字", "[次数5]",   "总次数=0",    "[原图6]", "原图=0",     "[区域7]",
+    "左边=",           "顶边=",     "右边=",       "底边=",   "[定次8]",    "前后台=0",
+    "次数=0",          "延时=1000", "周期=2000",
 };
 
 bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
@@ -115,6 +116,8 @@ std::string NormaliseNumberBox(std::string_view text) {
   return value == 0 ? std::string() : std::to_string(value);
 }
 
-bool NumberBoxAccepts(unsigned char c) { return c < 32 || IsDigit(static_cast<char>(c)) || c == '-'; }
+bool NumberBoxAccepts(unsigned char c) {
+  return c < 32 || IsDigit(static_cast<char>(c)) || c == '-';
+}
 
 }  // namespace grabwell

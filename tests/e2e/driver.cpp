@@ -21,6 +21,7 @@
 
 #include "app/layout.h"
 #include "capture/bmp.h"
+#include "folder_files.h"
 #include "platform/handles.h"
 
 namespace grabwell::e2e {
@@ -42,7 +43,6 @@ constexpr int kWidth = 200, kHeight = 100, kCaptures = 3;
 // only qemu knows), so the status bar cannot be asked; captures are then seen as files.
 bool g_paneReadable = true;
 
-std::vector<std::string> FolderFiles(const std::string& folder);
 bool Exists(const std::string& path);
 
 struct Failed : std::runtime_error {
@@ -284,19 +284,6 @@ std::string Capture(const Program& program, int count, double seconds) {
                  "\"");
   }
   return status;
-}
-
-std::vector<std::string> FolderFiles(const std::string& folder) {
-  std::vector<std::string> names;
-  WIN32_FIND_DATAA found;
-  HANDLE search = ::FindFirstFileA((folder + "\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
-  do {
-    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
-  } while (::FindNextFileA(search, &found));
-  ::FindClose(search);
-  std::sort(names.begin(), names.end());
-  return names;
 }
 
 std::string Joined(const std::vector<std::string>& names) {

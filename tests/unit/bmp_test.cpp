@@ -18,12 +18,11 @@ TEST(BmpLayout, RowsArePaddedAndHugeImagesRefused) {
     bool fits;
     uint32_t size;
   } cases[] = {
-      {3, 2, 32, true, 24},   {3, 2, 24, true, 24},  // 9 bytes a row stored as 12
-      {1, 1, 1, true, 4},     {9, 1, 8, true, 12},   {0, 5, 32, true, 0},
-      {70000, 70000, 32, false, 0},                  // 19.6 GB: would wrap 32 bits
-      {70000, 70000, 24, false, 0},
-      {30000, 20000, 32, false, 0},                  // 2.4 GB: above the signed limit
-      {-1, 5, 32, false, 0},  {5, -1, 32, false, 0}, {5, 5, 0, false, 0},
+      {3, 2, 32, true, 24},         {3, 2, 24, true, 24},  // 9 bytes a row stored as 12
+      {1, 1, 1, true, 4},           {9, 1, 8, true, 12},          {0, 5, 32, true, 0},
+      {70000, 70000, 32, false, 0},                                // 19.6 GB: would wrap 32 bits
+      {70000, 70000, 24, false, 0}, {30000, 20000, 32, false, 0},  // 2.4 GB: above the signed limit
+      {-1, 5, 32, false, 0},        {5, -1, 32, false, 0},        {5, 5, 0, false, 0},
   };
   for (const auto& c : cases) {
     const auto size = DibImageSize(c.width, c.height, c.bits);
@@ -37,11 +36,11 @@ TEST(BmpLayout, RowsArePaddedAndHugeImagesRefused) {
 TEST(BmpLayout, FileHeaderPointsPastHeadersAndColourTable) {
   uint8_t info[kInfoHeaderSize] = {};
   info[0] = 40;
-  info[4] = 3;                         // width
-  info[8] = 2;                         // height
-  info[12] = 1;                        // planes
-  info[14] = 32;                       // bits
-  info[20] = 24;                       // image size
+  info[4] = 3;    // width
+  info[8] = 2;    // height
+  info[12] = 1;   // planes
+  info[14] = 32;  // bits
+  info[20] = 24;  // image size
   const uint8_t pixels[24] = {1, 2, 3, 0};
   const ImageBytes file = BuildBmpFile(info, nullptr, 0, pixels, sizeof pixels);
   ASSERT_EQ(file.size(), 78u);

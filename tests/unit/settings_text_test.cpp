@@ -19,16 +19,20 @@ TEST(SettingsText, TextBecomesIntegerAsTheSettingsFileReadsIt) {
       {"-", 0},
       {"- 5", 0},
       {"117", 117},
-      {"\xA3\xB1\xA3\xB2", 12},              // full-width 1 2
-      {"\xA3\xAD\xA3\xB3", -3},              // full-width minus 3
-      {"\xA1\xA1\xA3\xB4", 4},               // full-width space before 4
-      {"\xA3\xAB" "8", 8},                   // full-width plus
+      {"\xA3\xB1\xA3\xB2", 12},  // full-width 1 2
+      {"\xA3\xAD\xA3\xB3", -3},  // full-width minus 3
+      {"\xA1\xA1\xA3\xB4", 4},   // full-width space before 4
+      {"\xA3\xAB"
+       "8",
+       8},  // full-width plus
       {"2147483647", 2147483647},
-      {"2147483648", 2147483647},            // beyond the range: saturates
+      {"2147483648", 2147483647},  // beyond the range: saturates
       {"-2147483649", -2147483647 - 1},
       {"99999999999999999999999", 2147483647},
-      {"\xB9\xA6" "5", 0},                   // a CJK character is not a blank
-      {"\xB0\xA3\xB1", 0},                   // trail byte A3 must not start a full-width pair
+      {"\xB9\xA6"
+       "5",
+       0},                  // a CJK character is not a blank
+      {"\xB0\xA3\xB1", 0},  // trail byte A3 must not start a full-width pair
   };
   for (const auto& c : cases) EXPECT_EQ(TextToInt(c.text), c.value) << "text: " << c.text;
 }
@@ -38,8 +42,11 @@ TEST(SettingsText, TextBecomesDecimalNumberForHandles) {
     const char* text;
     double value;
   } cases[] = {
-      {"", 0},       {"123", 123}, {" -4.5x", -4.5}, {"1e3", 1000}, {"0x10", 0},
-      {"inf", 0},    {"nan", 0},   {".5", 0.5},      {"1e", 1},     {"\xA3\xB9\xA3\xAE\xA3\xB5", 9.5},
+      {"", 0},          {"123", 123},
+      {" -4.5x", -4.5}, {"1e3", 1000},
+      {"0x10", 0},      {"inf", 0},
+      {"nan", 0},       {".5", 0.5},
+      {"1e", 1},        {"\xA3\xB9\xA3\xAE\xA3\xB5", 9.5},
       {"1e999", 0},
   };
   for (const auto& c : cases) EXPECT_DOUBLE_EQ(TextToNumber(c.text), c.value) << "text: " << c.text;
@@ -49,8 +56,8 @@ TEST(SettingsText, FormatCodeComparesWholeTextCaseSensitively) {
   const struct {
     const char* text;
     int code;
-  } cases[] = {{"bmp", 1}, {"jpg", 2},  {"gif", 3}, {"tiff", 4}, {"png", 5},  {"BMP", 5},
-               {"jpeg", 5}, {"tif", 5}, {"TIFF", 5}, {"", 5},    {"bmp ", 5}};
+  } cases[] = {{"bmp", 1},  {"jpg", 2}, {"gif", 3},  {"tiff", 4}, {"png", 5}, {"BMP", 5},
+               {"jpeg", 5}, {"tif", 5}, {"TIFF", 5}, {"", 5},     {"bmp ", 5}};
   for (const auto& c : cases) EXPECT_EQ(FormatCodeOf(c.text), c.code) << "text: " << c.text;
 }
 
@@ -69,9 +76,17 @@ TEST(SettingsText, NumberBoxNormalisesOnLeaving) {
     const char* text;
     const char* shown;
   } cases[] = {
-      {"123", "123"}, {"-", ""},          {"0", ""},           {"", ""},
-      {"abc", ""},    {"40000", "32767"}, {"-40000", "-32768"}, {"12-3", "12"},
-      {"007", "7"},   {"-0", ""},         {"\xA3\xB1", ""},     // no full-width folding here
+      {"123", "123"},
+      {"-", ""},
+      {"0", ""},
+      {"", ""},
+      {"abc", ""},
+      {"40000", "32767"},
+      {"-40000", "-32768"},
+      {"12-3", "12"},
+      {"007", "7"},
+      {"-0", ""},
+      {"\xA3\xB1", ""},  // no full-width folding here
   };
   for (const auto& c : cases) EXPECT_EQ(NormaliseNumberBox(c.text), c.shown) << "text: " << c.text;
 }

@@ -33,11 +33,11 @@ TEST_F(Capture, ScreenRectangleHoldsTheScreensPixelsClippedToTheScreen) {
     int32_t probeX, probeY;  // a pixel of the copy
     uint32_t expected;
   } cases[] = {
-      {{1400, 200, 1500, 260}, 100, 60, 0, 0, 0xFFFFFF},    // the white corner
+      {{1400, 200, 1500, 260}, 100, 60, 0, 0, 0xFFFFFF},  // the white corner
       {{1400, 200, 1500, 260}, 100, 60, 10, 10, kRedPixel},
       {{1450, 250, 1460, 255}, 10, 5, 9, 4, kRedPixel},
-      {{1900, 1000, 2100, 1200}, 20, 80, -1, -1, 0},        // beyond right and bottom
-      {{-50, -20, 30, 10}, 30, 10, -1, -1, 0},              // negative left and top
+      {{1900, 1000, 2100, 1200}, 20, 80, -1, -1, 0},  // beyond right and bottom
+      {{-50, -20, 30, 10}, 30, 10, -1, -1, 0},        // negative left and top
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << c.rect.left << "," << c.rect.top);
@@ -53,9 +53,9 @@ TEST_F(Capture, ScreenRectangleHoldsTheScreensPixelsClippedToTheScreen) {
 }
 
 TEST_F(Capture, EmptyOrOffscreenRectanglesGiveNoImage) {
-  const RegionRect cases[] = {
-      {0, 0, 0, 0}, {10, 10, 10, 50}, {50, 10, 10, 50}, {10, 50, 50, 50}, {5000, 10, 5100, 50},
-      {0, 0, 70000, 70000} /* clipped, fine */};
+  const RegionRect cases[] = {{0, 0, 0, 0},         {10, 10, 10, 50},
+                              {50, 10, 10, 50},     {10, 50, 50, 50},
+                              {5000, 10, 5100, 50}, {0, 0, 70000, 70000} /* clipped, fine */};
   for (size_t i = 0; i + 1 < std::size(cases); ++i) {
     EXPECT_TRUE(CaptureScreenRect(cases[i]).empty()) << i;
   }
@@ -73,7 +73,8 @@ TEST_F(Capture, TypedRectangleSavesNumberedFullImages) {
   ColourWindow red(1300, 100, 400, 300, kRed);
   TypeRectangle(main, "1310", "110", "1510", "210");
   for (int i = 0; i < 3; ++i) Click(Ctl::Button5);
-  EXPECT_EQ(FolderFiles(state_.SaveFolder()), (std::vector<std::string>{"1.bmp", "2.bmp", "3.bmp"}));
+  EXPECT_EQ(FolderFiles(state_.SaveFolder()),
+            (std::vector<std::string>{"1.bmp", "2.bmp", "3.bmp"}));
   for (const char* name : {"1.bmp", "2.bmp", "3.bmp"}) {
     ImageBytes keep;
     const auto bmp = ReadSaved(state_.SaveFolder() + "\\" + name, keep);
@@ -89,7 +90,8 @@ TEST_F(Capture, TypedRectangleSavesNumberedFullImages) {
 }
 
 TEST_F(Capture, NumbersContinueFromStoredTotal) {
-  MainWindow& main = Start("[次数5]\r\n总次数=12\r\n[原图6]\r\n原图=1\r\n[格式4]\r\n图片格式=bmp\r\n");
+  MainWindow& main =
+      Start("[次数5]\r\n总次数=12\r\n[原图6]\r\n原图=1\r\n[格式4]\r\n图片格式=bmp\r\n");
   TypeRectangle(main, "0", "0", "10", "10");
   Click(Ctl::Button5);
   EXPECT_EQ(FolderFiles(state_.SaveFolder()), std::vector<std::string>{"13.bmp"});
@@ -123,8 +125,8 @@ TEST_F(Capture, ThumbnailModeSavesThePreviewAtItsSize) {
     SCOPED_TRACE(c.layout->name);
     state_ = AppState{};
     state_.runDirectory = dir_;
-    MainWindow& main = Start("[原图6]\r\n原图=0\r\n[格式4]\r\n图片格式=bmp\r\n[次数5]\r\n总次数=0\r\n",
-                             *c.layout);
+    MainWindow& main =
+        Start("[原图6]\r\n原图=0\r\n[格式4]\r\n图片格式=bmp\r\n[次数5]\r\n总次数=0\r\n", *c.layout);
     ::DeleteFileA((state_.SaveFolder() + "\\1.bmp").c_str());
     TypeRectangle(main, "0", "0", c.right, c.bottom);
     Click(Ctl::Button5);

@@ -17,19 +17,6 @@ void WriteFileBytes(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
 }
 
-std::vector<std::string> FolderFiles(const std::string& folder) {
-  std::vector<std::string> names;
-  WIN32_FIND_DATAA found;
-  HANDLE search = ::FindFirstFileA((folder + "\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
-  do {
-    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
-  } while (::FindNextFileA(search, &found));
-  ::FindClose(search);
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 void Settle(int milliseconds) { PauseWithEvents(milliseconds); }
 
 namespace {
@@ -40,7 +27,8 @@ LRESULT CALLBACK ColourProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     HDC dc = msg == WM_PAINT ? ::BeginPaint(hwnd, &ps) : reinterpret_cast<HDC>(wp);
     RECT r;
     ::GetClientRect(hwnd, &r);
-    HBRUSH brush = ::CreateSolidBrush(static_cast<COLORREF>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA)));
+    HBRUSH brush =
+        ::CreateSolidBrush(static_cast<COLORREF>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA)));
     ::FillRect(dc, &r, brush);
     ::DeleteObject(brush);
     // A white 4 x 4 block marks the top-left corner, to catch shifted copies.
@@ -62,9 +50,8 @@ ColourWindow::ColourWindow(int x, int y, int width, int height, COLORREF colour,
   wc.hInstance = ::GetModuleHandleA(nullptr);
   wc.lpszClassName = "GrabwellTestColour";
   ::RegisterClassA(&wc);
-  hwnd_ = ::CreateWindowExA(topmost ? WS_EX_TOPMOST | WS_EX_TOOLWINDOW : 0, wc.lpszClassName,
-                            title, WS_POPUP, x, y, width, height, nullptr, nullptr, wc.hInstance,
-                            nullptr);
+  hwnd_ = ::CreateWindowExA(topmost ? WS_EX_TOPMOST | WS_EX_TOOLWINDOW : 0, wc.lpszClassName, title,
+                            WS_POPUP, x, y, width, height, nullptr, nullptr, wc.hInstance, nullptr);
   ::SetWindowLongPtrA(hwnd_, GWLP_USERDATA, static_cast<LONG_PTR>(colour));
   ::ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
   ::UpdateWindow(hwnd_);
@@ -127,9 +114,7 @@ void MainWindowTest::Close() {
   }
 }
 
-void MainWindowTest::Click(Ctl id) {
-  ::SendMessageA(main_->Control(id), BM_CLICK, 0, 0);
-}
+void MainWindowTest::Click(Ctl id) { ::SendMessageA(main_->Control(id), BM_CLICK, 0, 0); }
 
 std::string MainWindowTest::Setting(const char* section, const char* key) const {
   return ReadSetting(state_, section, key);

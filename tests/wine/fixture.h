@@ -9,13 +9,13 @@
 #include "app/app_state.h"
 #include "app/main_window.h"
 #include "capture/bmp.h"
+#include "folder_files.h"
 
 namespace grabwell::testing {
 
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 // Names of the files in a folder, sorted.
-std::vector<std::string> FolderFiles(const std::string& folder);
 void RemoveTree(const std::string& folder);
 // Lets pending paint and input reach their windows.
 void Settle(int milliseconds = 50);

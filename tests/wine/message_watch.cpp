@@ -26,7 +26,8 @@ LRESULT CALLBACK MessageWatch::OnCbt(int code, WPARAM wp, LPARAM lp) {
     // A message box is a dialog whose text sits in the static control 0xFFFF.
     if (std::string(className) == "#32770") {
       HWND text = ::GetDlgItem(box, 0xFFFF);
-      g_watch->seen_.push_back({GetText(box), text ? GetText(text) : "", ::GetWindow(box, GW_OWNER)});
+      g_watch->seen_.push_back(
+          {GetText(box), text ? GetText(text) : "", ::GetWindow(box, GW_OWNER)});
     }
   }
   return ::CallNextHookEx(nullptr, code, wp, lp);

@@ -26,7 +26,7 @@ TEST_F(Startup, FirstStartWritesDefaultFileAndFillsWindow) {
   const struct {
     Ctl box;
     const char* text;
-  } boxes[] = {{Ctl::Edit1, ""}, {Ctl::Edit2, ""},     {Ctl::Edit3, ""},    {Ctl::Edit4, ""},
+  } boxes[] = {{Ctl::Edit1, ""},  {Ctl::Edit2, ""},     {Ctl::Edit3, ""},    {Ctl::Edit4, ""},
                {Ctl::Edit5, "0"}, {Ctl::Edit6, "1000"}, {Ctl::Edit7, "2000"}};
   for (const auto& b : boxes) EXPECT_EQ(main.ControlText(b.box), b.text);
   EXPECT_FLOAT_EQ(state_.displayScale, 1.0f);
